@@ -31,7 +31,7 @@ class DataFolder : public ::testing::Test {
 TEST_F(DataFolder, CreatedOnFirstStartAndUnchangedOnTheSecond) {
   Text folder;
   EnsureDataFolder(SystemFileSystem(), folder);
-  EXPECT_TRUE(fs::is_directory(DataPath()));
+  EXPECT_TRUE(fs::is_directory(DataPath())) << DataPath();
   EXPECT_TRUE(fs::is_directory(AudioPath()));
   { std::ofstream(AudioPath() / "keep") << "x"; }
   EnsureDataFolder(SystemFileSystem(), folder);
