@@ -15,8 +15,7 @@ int Program::Start(const std::function<bool(Program&)>& loadStartupWindow,
 
   if (!loadStartupWindow(*this)) {
     if (services_.fatalMessage)
-      services_.fatalMessage(FromUtf8("Talvo翻译"),
-                             FromUtf8("无法加载启动窗口，程序即将退出。"));
+      services_.fatalMessage(FromUtf8("Talvo翻译"), FromUtf8("无法加载启动窗口，程序即将退出。"));
     End(-1);
   }
   runMessageLoop();

@@ -20,8 +20,8 @@ struct ProgramServices {
   UiTimer& timer;
   ThreadStarter& threads;
   FileSystem& fileSystem;
-  std::function<void()> prepareProcess;          // OLE, current directory
-  std::function<void(int code)> endProcess;      // must not return
+  std::function<void()> prepareProcess;      // OLE, current directory
+  std::function<void(int code)> endProcess;  // must not return
   std::function<void(const Text& caption, const Text& message)> fatalMessage;
 };
 

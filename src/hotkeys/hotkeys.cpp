@@ -8,8 +8,12 @@ namespace {
 
 constexpr int kDefaultPeriodMs = 10;
 
-bool IsDown(std::int16_t sample) { return sample < 0; }
-bool IsTapped(std::int16_t sample) { return sample > 0; }
+bool IsDown(std::int16_t sample) {
+  return sample < 0;
+}
+bool IsTapped(std::int16_t sample) {
+  return sample > 0;
+}
 
 std::int32_t CurrentMask(const KeySample& keys) {
   std::int32_t mask = 0;

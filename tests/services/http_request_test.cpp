@@ -65,7 +65,9 @@ TEST(HttpRequest, EmptyAnswerGivesEmpty) {
 #ifdef _WIN32
 TEST(HttpRequest, CharacterOutsideGbkBecomesQuestionMark) {
   LoopbackServer server([](const auto&) {
-    return Answer{200, "text/plain; charset=utf-8", "a\xe0\xb8\x81" "b"};  // Thai ko kai
+    return Answer{200, "text/plain; charset=utf-8",
+                  "a\xe0\xb8\x81"
+                  "b"};  // Thai ko kai
   });
   auto client = testing::RealHttpClient();
   EXPECT_EQ(HttpRequest(*client, server.url("/"), "q=x"), "a?b");
@@ -77,7 +79,10 @@ TEST(HttpRequest, DeclaredCharsetIsDecodedIntoUtf8) {
   } cases[] = {
       {"text/plain; charset=GBK", "\xc4\xe3\xba\xc3", "你好"},
       {"text/html; charset=\"iso-8859-1\"", "caf\xe9", "café"},
-      {"text/plain; charset=gbk", "a\xff" "b", "a?b"},  // not GBK: replaced
+      {"text/plain; charset=gbk",
+       "a\xff"
+       "b",
+       "a?b"},  // not GBK: replaced
       {"text/plain", "plain", "plain"},
   };
   for (const Case& c : cases) {

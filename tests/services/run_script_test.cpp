@@ -16,7 +16,9 @@ struct ScriptCase {
   std::string expected;  // UTF-8
 };
 
-std::ostream& operator<<(std::ostream& os, const ScriptCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const ScriptCase& c) {
+  return os << c.name;
+}
 
 const ScriptCase kCases[] = {
     {"NumberOne", "function f(a){return 1;}", "f", "x", "1"},
@@ -32,15 +34,17 @@ const ScriptCase kCases[] = {
     {"SyntaxError", "function f(a){return 1;", "f", "x", ""},
     {"ReturnsUndefined", "function f(a){}", "f", "x", ""},
     {"ReturnsNull", "function f(a){return null;}", "f", "x", ""},
-    {"TopLevelRunsAtLoad", "var k = (function(){return 'K' + (2 + 3);})(); function f(a){return k;}",
-     "f", "", "K5"},
+    {"TopLevelRunsAtLoad",
+     "var k = (function(){return 'K' + (2 + 3);})(); function f(a){return k;}", "f", "", "K5"},
     {"ChineseLength", "function f(a){return a.length;}", "f", "中", "1"},
     {"ChineseRoundTrip", "function f(a){return a;}", "f", "你好，世界", "你好，世界"},
     {"ChineseCode", "function f(a){return a.charCodeAt(0);}", "f", "中", "20013"},
     {"EvalOfAnArray", "function f(a){var j = eval(a); return j[0][1];}", "f", "[[1,'二']]", "二"},
-    {"BitwiseIs32Bit", "function f(a){return (4294967295 & 4294967295) + ',' + (1 << 31) + ',' + (-1 >>> 0);}",
-     "f", "", "-1,-2147483648,4294967295"},
-    {"ReplaceFirstOnly", "function f(a){return a.replace('<br/>', '');}", "f", "x<br/>y<br/>", "xy<br/>"},
+    {"BitwiseIs32Bit",
+     "function f(a){return (4294967295 & 4294967295) + ',' + (1 << 31) + ',' + (-1 >>> 0);}", "f",
+     "", "-1,-2147483648,4294967295"},
+    {"ReplaceFirstOnly", "function f(a){return a.replace('<br/>', '');}", "f", "x<br/>y<br/>",
+     "xy<br/>"},
     {"SubstrFromTwo", "function f(a){return a.substr(2);}", "f", "\r\nab", "ab"},
     {"ConcatOfUndefined", "function f(a){var t; t += 'x'; return t;}", "f", "", "undefinedx"},
     {"EvalDeclaresInFunction", "function f(a){eval('var json = ' + a); return json.k;}", "f",
@@ -57,7 +61,10 @@ const ScriptCase kCases[] = {
      "😀"},
     {"LoneSurrogateOut", "function f(a){return 'a' + String.fromCharCode(0xD800) + 'b';}", "f", "",
      "a?b"},
-    {"InvalidBytesIn", "function f(a){return a.charCodeAt(1);}", "f", "a\xff" "b", "65533"},
+    {"InvalidBytesIn", "function f(a){return a.charCodeAt(1);}", "f",
+     "a\xff"
+     "b",
+     "65533"},
 #endif
 };
 

@@ -22,7 +22,9 @@ class FakeKeys final : public KeyStateSource {
   void Sample(KeySample& out) override {
     out.fill(0);
     for (auto [vk, state] : state_)
-      out[vk] = state == Key::Down ? static_cast<std::int16_t>(0x8000) : state == Key::Tapped ? 1 : 0;
+      out[vk] = state == Key::Down     ? static_cast<std::int16_t>(0x8000)
+                : state == Key::Tapped ? 1
+                                       : 0;
     ++samples;
   }
   int samples = 0;

@@ -12,7 +12,9 @@
 #include <ws2tcpip.h>
 using Socket = SOCKET;
 constexpr Socket kNoSocket = INVALID_SOCKET;
-inline void CloseSocket(Socket s) { closesocket(s); }
+inline void CloseSocket(Socket s) {
+  closesocket(s);
+}
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -20,7 +22,9 @@ inline void CloseSocket(Socket s) { closesocket(s); }
 #include <unistd.h>
 using Socket = int;
 constexpr Socket kNoSocket = -1;
-inline void CloseSocket(Socket s) { close(s); }
+inline void CloseSocket(Socket s) {
+  close(s);
+}
 #endif
 
 namespace talvo::testing {
@@ -80,11 +84,16 @@ std::string Header(const std::string& head, const std::string& name) {
 
 const char* Reason(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 404: return "Not Found";
-    case 429: return "Too Many Requests";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+      return "OK";
+    case 404:
+      return "Not Found";
+    case 429:
+      return "Too Many Requests";
+    case 500:
+      return "Internal Server Error";
+    default:
+      return "Status";
   }
 }
 

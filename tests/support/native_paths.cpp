@@ -4,8 +4,8 @@
 #include <string>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif

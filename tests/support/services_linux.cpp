@@ -4,10 +4,14 @@
 
 namespace talvo::testing {
 
-std::unique_ptr<ScriptEngine> RealScriptEngine() { return MakeDuktapeEngine(); }
+std::unique_ptr<ScriptEngine> RealScriptEngine() {
+  return MakeDuktapeEngine();
+}
 std::unique_ptr<ScriptEngine> MissingScriptEngine() {
   return MakeDuktapeEngine([]() -> duk_hthread* { return nullptr; });
 }
-std::unique_ptr<HttpClient> RealHttpClient() { return MakeCurlHttpClient(); }
+std::unique_ptr<HttpClient> RealHttpClient() {
+  return MakeCurlHttpClient();
+}
 
 }  // namespace talvo::testing

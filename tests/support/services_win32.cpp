@@ -3,10 +3,14 @@
 
 namespace talvo::testing {
 
-std::unique_ptr<ScriptEngine> RealScriptEngine() { return MakeScriptControlEngine(); }
+std::unique_ptr<ScriptEngine> RealScriptEngine() {
+  return MakeScriptControlEngine();
+}
 std::unique_ptr<ScriptEngine> MissingScriptEngine() {
   return MakeScriptControlEngine(L"Talvo.NoSuchScriptControl");
 }
-std::unique_ptr<HttpClient> RealHttpClient() { return MakeXmlHttpClient(); }
+std::unique_ptr<HttpClient> RealHttpClient() {
+  return MakeXmlHttpClient();
+}
 
 }  // namespace talvo::testing

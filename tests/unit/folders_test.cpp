@@ -1,12 +1,13 @@
 // The data folder on the real file system of the platform: under a temporary XDG data
 // folder on Linux, under the Wine prefix's application-data folder on Windows.
+#include "platform/folders.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "app/program.h"
-#include "platform/folders.h"
 #include "support/native_paths.h"
 
 namespace talvo {

@@ -24,8 +24,7 @@ struct Transition {
 };
 
 std::ostream& operator<<(std::ostream& os, const Transition& t) {
-  return os << "keyCode " << t.keyCode << " state " << int(t.before) << " sample "
-            << int(t.sample);
+  return os << "keyCode " << t.keyCode << " state " << int(t.before) << " sample " << int(t.sample);
 }
 
 class PollTransition : public ::testing::TestWithParam<Transition> {};
@@ -48,29 +47,28 @@ TEST_P(PollTransition, StateAndFiring) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PressTriggered, PollTransition,
-    ::testing::Values(Transition{kC, kIdle, Key::Down, kHandled, true},
-                      Transition{kC, kIdle, Key::Up, kIdle, false},
-                      Transition{kC, kIdle, Key::Tapped, kIdle, false},
-                      Transition{kC, kPressed, Key::Down, kHandled, true},
-                      Transition{kC, kPressed, Key::Up, kHandled, true},
-                      Transition{kC, kPressed, Key::Tapped, kHandled, true},
-                      Transition{kC, kHandled, Key::Down, kHandled, false},
-                      Transition{kC, kHandled, Key::Up, kIdle, false},
-                      Transition{kC, kHandled, Key::Tapped, kHandled, false}));
+INSTANTIATE_TEST_SUITE_P(PressTriggered, PollTransition,
+                         ::testing::Values(Transition{kC, kIdle, Key::Down, kHandled, true},
+                                           Transition{kC, kIdle, Key::Up, kIdle, false},
+                                           Transition{kC, kIdle, Key::Tapped, kIdle, false},
+                                           Transition{kC, kPressed, Key::Down, kHandled, true},
+                                           Transition{kC, kPressed, Key::Up, kHandled, true},
+                                           Transition{kC, kPressed, Key::Tapped, kHandled, true},
+                                           Transition{kC, kHandled, Key::Down, kHandled, false},
+                                           Transition{kC, kHandled, Key::Up, kIdle, false},
+                                           Transition{kC, kHandled, Key::Tapped, kHandled, false}));
 
-INSTANTIATE_TEST_SUITE_P(
-    ReleaseTriggered, PollTransition,
-    ::testing::Values(Transition{-kC, kIdle, Key::Down, kPressed, false},
-                      Transition{-kC, kIdle, Key::Up, kIdle, false},
-                      Transition{-kC, kIdle, Key::Tapped, kIdle, false},
-                      Transition{-kC, kPressed, Key::Down, kPressed, false},
-                      Transition{-kC, kPressed, Key::Up, kHandled, true},
-                      Transition{-kC, kPressed, Key::Tapped, kHandled, true},
-                      Transition{-kC, kHandled, Key::Down, kHandled, false},
-                      Transition{-kC, kHandled, Key::Up, kIdle, false},
-                      Transition{-kC, kHandled, Key::Tapped, kHandled, false}));
+INSTANTIATE_TEST_SUITE_P(ReleaseTriggered, PollTransition,
+                         ::testing::Values(Transition{-kC, kIdle, Key::Down, kPressed, false},
+                                           Transition{-kC, kIdle, Key::Up, kIdle, false},
+                                           Transition{-kC, kIdle, Key::Tapped, kIdle, false},
+                                           Transition{-kC, kPressed, Key::Down, kPressed, false},
+                                           Transition{-kC, kPressed, Key::Up, kHandled, true},
+                                           Transition{-kC, kPressed, Key::Tapped, kHandled, true},
+                                           Transition{-kC, kHandled, Key::Down, kHandled, false},
+                                           Transition{-kC, kHandled, Key::Up, kIdle, false},
+                                           Transition{-kC, kHandled, Key::Tapped, kHandled,
+                                                      false}));
 
 // The system's two entries, Ctrl+C and plain C, against held modifier keys.
 struct Chord {
@@ -79,7 +77,9 @@ struct Chord {
   int firedTag;  // 1 Ctrl+C, 2 plain C, 0 neither
 };
 
-std::ostream& operator<<(std::ostream& os, const Chord& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const Chord& c) {
+  return os << c.name;
+}
 
 class SystemEntries : public ::testing::TestWithParam<Chord> {};
 
@@ -105,13 +105,14 @@ TEST_P(SystemEntries, WhichEntryFires) {
   EXPECT_EQ(hotkeys.table().at(2).state, kHandled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chords, SystemEntries,
-    ::testing::Values(Chord{"CtrlC", {17, 162}, 1}, Chord{"RightCtrlC", {17, 163}, 1},
-                      Chord{"CtrlShiftC", {17, 16}, 0}, Chord{"AltGrC", {17, 18}, 0},
-                      Chord{"RightWinC", {92}, 2}, Chord{"LeftWinC", {91}, 0},
-                      Chord{"PlainC", {}, 2}, Chord{"ShiftC", {16}, 0}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Chords, SystemEntries,
+                         ::testing::Values(Chord{"CtrlC", {17, 162}, 1},
+                                           Chord{"RightCtrlC", {17, 163}, 1},
+                                           Chord{"CtrlShiftC", {17, 16}, 0},
+                                           Chord{"AltGrC", {17, 18}, 0},
+                                           Chord{"RightWinC", {92}, 2}, Chord{"LeftWinC", {91}, 0},
+                                           Chord{"PlainC", {}, 2}, Chord{"ShiftC", {16}, 0}),
+                         [](const auto& info) { return info.param.name; });
 
 struct PollFixture : ::testing::Test {
   FakeKeys keys;

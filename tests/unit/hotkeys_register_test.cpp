@@ -23,7 +23,8 @@ struct RegisterFixture : ::testing::Test {
   std::vector<std::pair<int, std::intptr_t>> calls;
 };
 
-class RefusedKeyCode : public RegisterFixture, public ::testing::WithParamInterface<std::int32_t> {};
+class RefusedKeyCode : public RegisterFixture,
+                       public ::testing::WithParamInterface<std::int32_t> {};
 
 TEST_P(RefusedKeyCode, ReturnsZeroAndLeavesEverythingAlone) {
   EXPECT_EQ(hotkeys.RegisterHotkey(Routine(1), GetParam(), kCtrl), 0);
@@ -38,7 +39,7 @@ TEST(WatchedKey, AbsoluteValueModulo256WithoutOverflow) {
   struct Case {
     std::int32_t keyCode;
     int watched;
-  } cases[] = {{67, 67}, {-67, 67}, {323, 67}, {-323, 67}, {INT32_MIN, 0},
+  } cases[] = {{67, 67},         {-67, 67},         {323, 67},  {-323, 67}, {INT32_MIN, 0},
                {INT32_MAX, 255}, {-INT32_MAX, 255}, {255, 255}, {1, 1}};
   for (const Case& c : cases) EXPECT_EQ(WatchedKey(c.keyCode), c.watched) << c.keyCode;
 }
@@ -46,8 +47,8 @@ TEST(WatchedKey, AbsoluteValueModulo256WithoutOverflow) {
 TEST_F(RegisterFixture, DistinctTriplesGetConsecutiveIds) {
   EXPECT_EQ(hotkeys.RegisterHotkey(Routine(1), 67, kCtrl), 1000001);
   EXPECT_EQ(hotkeys.RegisterHotkey(Routine(2), 67), 1000002);
-  EXPECT_EQ(hotkeys.RegisterHotkey(Routine(3), -67), 1000003);   // release-triggered C
-  EXPECT_EQ(hotkeys.RegisterHotkey(Routine(4), 323), 1000004);   // same watched key, other code
+  EXPECT_EQ(hotkeys.RegisterHotkey(Routine(3), -67), 1000003);  // release-triggered C
+  EXPECT_EQ(hotkeys.RegisterHotkey(Routine(4), 323), 1000004);  // same watched key, other code
   EXPECT_EQ(hotkeys.RegisterHotkey(Routine(5), 67, kCtrl, 16), 1000005);  // extra key differs
   EXPECT_EQ(hotkeys.table().size(), 5u);
 }

@@ -52,8 +52,8 @@ TEST(Win32Poller, CtrlCFromAnotherProcessFiresTheEntryOnce) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &si, &pi));
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &si, &pi));
   // Keep polling until the sender is done and a little after, to see that holding the
   // keys does not repeat the firing.
   PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 180000);

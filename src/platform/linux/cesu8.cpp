@@ -63,8 +63,12 @@ void Encode(std::string& out, long cp) {
   }
 }
 
-bool IsHigh(long cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
-bool IsLow(long cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
+bool IsHigh(long cp) {
+  return cp >= 0xD800 && cp <= 0xDBFF;
+}
+bool IsLow(long cp) {
+  return cp >= 0xDC00 && cp <= 0xDFFF;
+}
 
 }  // namespace
 

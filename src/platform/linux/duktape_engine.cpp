@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/linux/arena.h"
 #include "platform/linux/cesu8.h"
 
 namespace talvo {
@@ -18,7 +19,10 @@ void Fatal(void*, const char* message) {
   std::abort();
 }
 
-duk_context* DefaultHeap() { return duk_create_heap(nullptr, nullptr, nullptr, nullptr, Fatal); }
+duk_context* ArenaHeap(ScriptArena& arena) {
+  return duk_create_heap(ScriptArena::Alloc, ScriptArena::Realloc, ScriptArena::Free, &arena,
+                         Fatal);
+}
 
 struct HeapDeleter {
   void operator()(duk_context* ctx) const { duk_destroy_heap(ctx); }
@@ -52,11 +56,13 @@ duk_ret_t LoadAndCall(duk_context* ctx, void* udata) {
 
 class DuktapeEngine final : public ScriptEngine {
  public:
-  explicit DuktapeEngine(DuktapeHeapFactory factory) : factory_(factory ? factory : DefaultHeap) {}
+  explicit DuktapeEngine(DuktapeHeapFactory factory) : factory_(factory) {}
 
   Text Run(const Text& script, const Text& functionName, const Text& argument1,
            const Text& argument2, const Text& argument3) override {
-    std::unique_ptr<duk_context, HeapDeleter> heap(factory_());
+    // The arena outlives the heap that allocates from it.
+    ScriptArena arena;
+    std::unique_ptr<duk_context, HeapDeleter> heap(factory_ ? factory_() : ArenaHeap(arena));
     if (!heap) return Text();
     Call call{Utf8ToEngine(script),
               Utf8ToEngine(functionName),

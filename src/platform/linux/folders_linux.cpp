@@ -27,7 +27,8 @@ class LinuxFileSystem final : public FileSystem {
     const auto slash = path.rfind('/');
     const Text name = slash == Text::npos ? path : path.substr(slash + 1);
     if (name.empty()) return false;
-    const Text parent = slash == Text::npos ? Text(".") : (slash == 0 ? Text("/") : path.substr(0, slash));
+    const Text parent =
+        slash == Text::npos ? Text(".") : (slash == 0 ? Text("/") : path.substr(0, slash));
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(parent.c_str()), closedir);
     if (!dir) return false;
     while (const dirent* entry = readdir(dir.get()))

@@ -25,6 +25,8 @@ class QtUiTimer final : public UiTimer {
 
 }  // namespace
 
-std::unique_ptr<UiTimer> MakeQtTimer() { return std::make_unique<QtUiTimer>(); }
+std::unique_ptr<UiTimer> MakeQtTimer() {
+  return std::make_unique<QtUiTimer>();
+}
 
 }  // namespace talvo

@@ -3,7 +3,11 @@
 
 namespace talvo {
 
-Text FromUtf8(std::string_view utf8) { return Text(utf8); }
-std::string ToUtf8(const Text& text) { return text; }
+Text FromUtf8(std::string_view utf8) {
+  return Text(utf8);
+}
+std::string ToUtf8(const Text& text) {
+  return text;
+}
 
 }  // namespace talvo

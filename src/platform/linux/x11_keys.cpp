@@ -2,6 +2,8 @@
 // window whichever client has the focus (and, from XI 2.1 on, during another client's
 // grab). A tick then reads memory instead of asking the server. Without XInput2 every
 // sample asks the server with XQueryKeymap, and a press between two samples goes unseen.
+#include "platform/linux/x11_keys.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <poll.h>
@@ -13,7 +15,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/linux/x11_keys.h"
 #include "platform/linux/x11_vk.h"
 
 namespace talvo {
@@ -27,8 +28,8 @@ KeycodeMap ReadKeycodeMap(Display* dpy) {
   KeycodeMap map;
   int minCode = 0, maxCode = 0, perCode = 0;
   XDisplayKeycodes(dpy, &minCode, &maxCode);
-  KeySym* syms = XGetKeyboardMapping(dpy, static_cast<KeyCode>(minCode), maxCode - minCode + 1,
-                                     &perCode);
+  KeySym* syms =
+      XGetKeyboardMapping(dpy, static_cast<KeyCode>(minCode), maxCode - minCode + 1, &perCode);
   if (!syms) return map;
   for (int code = minCode; code <= maxCode && code < 256; ++code)
     map[code] = VirtualKeysForKeysym(syms[(code - minCode) * perCode]);
@@ -38,7 +39,8 @@ KeycodeMap ReadKeycodeMap(Display* dpy) {
 
 class X11KeyState final : public KeyStateSource {
  public:
-  X11KeyState(DisplayPtr events, DisplayPtr query) : events_(std::move(events)), query_(std::move(query)) {
+  X11KeyState(DisplayPtr events, DisplayPtr query)
+      : events_(std::move(events)), query_(std::move(query)) {
     map_ = ReadKeycodeMap(query_.get());
     int opcode = 0, event = 0, error = 0;
     int major = 2, minor = 1;

@@ -11,9 +11,20 @@ Text ResultText(VARIANT* value) {
   switch (V_VT(value)) {
     case VT_BSTR:
       return com::ToAnsi(V_BSTR(value), static_cast<int>(SysStringLen(V_BSTR(value))));
-    case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
-    case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-    case VT_R4: case VT_R8: case VT_DECIMAL: case VT_CY: {
+    case VT_I1:
+    case VT_I2:
+    case VT_I4:
+    case VT_I8:
+    case VT_INT:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4:
+    case VT_UI8:
+    case VT_UINT:
+    case VT_R4:
+    case VT_R8:
+    case VT_DECIMAL:
+    case VT_CY: {
       com::Variant text;
       if (FAILED(VariantChangeTypeEx(text.get(), value, LOCALE_INVARIANT, 0, VT_BSTR)))
         return Text();
@@ -43,10 +54,11 @@ class ScriptControlEngine final : public ScriptEngine {
 
     com::Variant result;
     HRESULT hr = com::Invoke(control.get(), L"run", DISPATCH_METHOD,
-                             {com::StringArgument(name), com::StringArgument(a1), com::StringArgument(a2),
-                              com::StringArgument(a3)},
+                             {com::StringArgument(name), com::StringArgument(a1),
+                              com::StringArgument(a2), com::StringArgument(a3)},
                              result.get());
-    if (hr == DISP_E_BADPARAMCOUNT) hr = RunWithArgumentArray(control, name, {&a1, &a2, &a3}, result);
+    if (hr == DISP_E_BADPARAMCOUNT)
+      hr = RunWithArgumentArray(control, name, {&a1, &a2, &a3}, result);
     if (FAILED(hr)) return Text();
     return ResultText(result.get());
   }

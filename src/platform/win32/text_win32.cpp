@@ -10,8 +10,8 @@ namespace {
 
 std::wstring Widen(std::string_view bytes, UINT codePage) {
   if (bytes.empty()) return {};
-  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
   if (n > 0)
     MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
@@ -31,7 +31,11 @@ std::string Narrow(const std::wstring& wide, UINT codePage) {
 
 }  // namespace
 
-Text FromUtf8(std::string_view utf8) { return Narrow(Widen(utf8, CP_UTF8), CP_ACP); }
-std::string ToUtf8(const Text& text) { return Narrow(Widen(text, CP_ACP), CP_UTF8); }
+Text FromUtf8(std::string_view utf8) {
+  return Narrow(Widen(utf8, CP_UTF8), CP_ACP);
+}
+std::string ToUtf8(const Text& text) {
+  return Narrow(Widen(text, CP_ACP), CP_UTF8);
+}
 
 }  // namespace talvo
