@@ -1,12 +1,5 @@
-# 32-bit Windows, cross-built with the POSIX-thread variant of mingw-w64 (the win32 variant
-# of GCC 12 has no std::thread or std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows: the program users get.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(TALVO_MINGW i686-w64-mingw32)
 set(TALVO_WINE_LOADER wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,12 +1,6 @@
 # 64-bit Windows build of the same sources. It exists for testing under a Wine that cannot
 # start 32-bit programs natively; the program users get is the 32-bit one.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(TALVO_MINGW x86_64-w64-mingw32)
 set(TALVO_WINE_LOADER wine64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,5 +1,7 @@
 #include "platform/win32/com_util.h"
 
+#include "platform/win32/codepage.h"
+
 namespace talvo::com {
 
 Dispatch CreateByProgId(const wchar_t* progId) {
@@ -44,21 +46,12 @@ HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::vector<V
 }
 
 std::wstring FromAnsi(const std::string& text) {
-  if (text.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
+  return Widen(text, CP_ACP);
 }
 
 std::string ToAnsi(const wchar_t* text, int length) {
   if (!text || length <= 0) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, text, length, bytes.data(), n, nullptr, nullptr);
-  return bytes;
+  return Narrow(std::wstring_view(text, static_cast<std::size_t>(length)), CP_ACP);
 }
 
 }  // namespace talvo::com

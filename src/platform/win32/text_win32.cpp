@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include "platform/text.h"
+#include "platform/win32/codepage.h"
 
 namespace talvo {
-
-namespace {
 
 std::wstring Widen(std::string_view bytes, UINT codePage) {
   if (bytes.empty()) return {};
@@ -18,7 +17,7 @@ std::wstring Widen(std::string_view bytes, UINT codePage) {
   return wide;
 }
 
-std::string Narrow(const std::wstring& wide, UINT codePage) {
+std::string Narrow(std::wstring_view wide, UINT codePage) {
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
                                     nullptr, 0, nullptr, nullptr);
@@ -28,8 +27,6 @@ std::string Narrow(const std::wstring& wide, UINT codePage) {
                         nullptr, nullptr);
   return bytes;
 }
-
-}  // namespace
 
 Text FromUtf8(std::string_view utf8) {
   return Narrow(Widen(utf8, CP_UTF8), CP_ACP);
