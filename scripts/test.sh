@@ -58,8 +58,13 @@ if [ $i386_native = 0 ]; then
   # Without native i386 support the 64-bit build of the same sources runs at full speed.
   run windows64
 fi
-if [ $i386_runs = 1 ]; then
+if [ $i386_native = 1 ]; then
   run windows
+elif [ $i386_runs = 1 ]; then
+  # qemu-user crashes 32-bit Wine processes that run several busy threads at once (seen
+  # with the loopback server's threads and the exit test's churning threads), so under
+  # emulation those cases are left to the 64-bit tier above, which runs them natively.
+  GTEST_FILTER='-ExitProgram.*:HttpRequest.*' run windows
 else
   echo "test: this machine cannot run 32-bit code; the 32-bit Windows tier was skipped" >&2
 fi
