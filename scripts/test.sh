@@ -15,14 +15,15 @@ build() {  # preset
 }
 
 # One display for the whole run, with a window manager, as on a desktop.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+exec 3< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+xvfb_pid=$!
 read -r display_number <&3
 export DISPLAY=":$display_number"
 openbox >/dev/null 2>&1 &
 openbox_pid=$!
 cleanup() {
   kill "$openbox_pid" 2>/dev/null || true
-  pkill -f "Xvfb -displayfd" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
   [ -n "${WINEPREFIX:-}" ] && WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
 }
 trap cleanup EXIT

@@ -8,6 +8,8 @@
 #include <windows.h>
 #else
 #include <unistd.h>
+
+#include <climits>
 #endif
 
 namespace talvo::testing {
@@ -23,6 +25,19 @@ std::filesystem::path PrepareUserDataFolder() {
   setenv("XDG_DATA_HOME", pattern.c_str(), 1);
   return std::filesystem::path(pattern);
 #endif
+}
+
+std::string SiblingPath(const std::string& name) {
+#ifdef _WIN32
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string path(self);
+#else
+  char self[PATH_MAX] = {};
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  std::string path(self, n > 0 ? static_cast<std::size_t>(n) : 0);
+#endif
+  return path.substr(0, path.find_last_of("\\/") + 1) + name;
 }
 
 }  // namespace talvo::testing

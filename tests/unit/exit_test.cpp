@@ -3,28 +3,22 @@
 
 #include <string>
 
+#include "support/native_paths.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <climits>
 #endif
 
 namespace {
 
 std::string ProbePath() {
 #ifdef _WIN32
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path(self);
-  return path.substr(0, path.find_last_of("\\/") + 1) + "talvo_exit_probe.exe";
+  return talvo::testing::SiblingPath("talvo_exit_probe.exe");
 #else
-  char self[PATH_MAX] = {};
-  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  std::string path(self, n > 0 ? static_cast<std::size_t>(n) : 0);
-  return path.substr(0, path.rfind('/') + 1) + "talvo_exit_probe";
+  return talvo::testing::SiblingPath("talvo_exit_probe");
 #endif
 }
 

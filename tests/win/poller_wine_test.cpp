@@ -9,17 +9,10 @@
 #include "hotkeys/hotkeys.h"
 #include "platform/threads.h"
 #include "platform/win32/win32_keys.h"
+#include "support/native_paths.h"
 
 namespace talvo {
 namespace {
-
-std::string HelperPath(const char* name) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path(self);
-  path.resize(path.find_last_of("\\/") + 1);
-  return path + name;
-}
 
 // Runs the message loop until the predicate holds or the time is up.
 template <typename Done>
@@ -48,7 +41,7 @@ TEST(Win32Poller, CtrlCFromAnotherProcessFiresTheEntryOnce) {
       'C', kCtrl);
   hotkeys.RegisterHotkey([&](std::intptr_t) { ++plainC; }, 'C');
 
-  std::string command = "\"" + HelperPath("send_ctrl_c.exe") + "\" 500";
+  std::string command = "\"" + testing::SiblingPath("send_ctrl_c.exe") + "\" 500";
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
